@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds Tolvane and runs every test: once in the normal build and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Installs missing build packages first.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+tools/install-deps.sh
+
+for preset in default asan; do
+  echo "=== ${preset}: build"
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  echo "=== ${preset}: test"
+  ctest --preset "$preset"
+done
