@@ -4,7 +4,9 @@
 
 namespace driver_library {
 
-const char* FileName() noexcept { return "Ftd2xx.dll"; }
+const char* FileName() noexcept {
+    return "Ftd2xx.dll";
+}
 
 void* Load() noexcept {
     // Only the application's folder and the system folders are searched: a DLL of that name that

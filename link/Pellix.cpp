@@ -26,7 +26,10 @@ bool IsBound(const EntryPoints& entries) {
     return entries.*Field != nullptr;
 }
 
-#define TOLVANE_BINDING(name) Binding{#name, &Store<&EntryPoints::name>, &IsBound<&EntryPoints::name>}
+#define TOLVANE_BINDING(name)                                                                      \
+    Binding {                                                                                      \
+#name, &Store < &EntryPoints::name>, &IsBound < &EntryPoints::name>                        \
+    }
 
 // Lookup order: the two that move data first, then the rest in table order.
 constexpr std::array kBindings{
@@ -91,7 +94,9 @@ void Require(bool bound, Call&& call) {
 // all of them, the application object included: the device closes last.
 __attribute__((init_priority(101))) constinit Pellix theLink;
 
-Pellix::~Pellix() { Close(); }
+Pellix::~Pellix() {
+    Close();
+}
 
 void Pellix::Initialize() {
     m_library = driver_library::Load();

@@ -93,7 +93,7 @@ public:
 
 private:
     EntryPoints m_entries;
-    void* m_library = nullptr;      // handle from the platform's loader
+    void* m_library = nullptr;       // handle from the platform's loader
     d2xx::Handle m_device = nullptr; // D2XX handle of the open device
 };
 

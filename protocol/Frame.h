@@ -24,7 +24,10 @@ public:
     // Header 0xF9, fifteen zero payload bytes. The checksum byte is preset to a value that fails
     // the checksum test (0xFF, which bit reversal leaves unchanged), so a frame that a read left
     // untouched, as when the decoder stays silent, can never pass for a valid reply.
-    constexpr Frame() noexcept { m_bytes[0] = kHeader; m_bytes[kChecksumIndex] = 0xFF; }
+    constexpr Frame() noexcept {
+        m_bytes[0] = kHeader;
+        m_bytes[kChecksumIndex] = 0xFF;
+    }
 
     // Stores `value` in payload byte `index` (1 to 15) and recomputes the checksum; throws
     // std::out_of_range for any other index.

@@ -43,7 +43,8 @@ SIM_API void sim_set_kind(uint8_t kind);
 SIM_API void sim_set_plugged(int plugged);
 
 /* Make entry point `name` (e.g. "FT_Read") return `status` on its `nth` call from now (1 = the
- * next call); `nth` 0 makes every call from now fail. One rule per entry point; status 0 clears it. */
+ * next call); `nth` 0 makes every call from now fail. One rule per entry point; status 0 clears it.
+ */
 SIM_API void sim_fail_call(const char* name, uint32_t nth, uint32_t status);
 
 /* The decoder no longer answers (the line still echoes what is written). */

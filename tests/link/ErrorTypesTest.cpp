@@ -18,8 +18,10 @@ struct Thrower {
 
 const std::vector<Thrower>& LinkErrors() {
     static const std::vector<Thrower> errors{
-        {"ConnectionError", [] { throw Pellix::ConnectionError(); }, typeid(Pellix::ConnectionError)},
-        {"InitializeError", [] { throw Pellix::InitializeError(); }, typeid(Pellix::InitializeError)},
+        {"ConnectionError", [] { throw Pellix::ConnectionError(); },
+         typeid(Pellix::ConnectionError)},
+        {"InitializeError", [] { throw Pellix::InitializeError(); },
+         typeid(Pellix::InitializeError)},
         {"OpenError", [] { throw Pellix::OpenError(); }, typeid(Pellix::OpenError)},
         {"ReadError", [] { throw Pellix::ReadError(); }, typeid(Pellix::ReadError)},
         {"WriteError", [] { throw Pellix::WriteError(); }, typeid(Pellix::WriteError)},
@@ -41,8 +43,8 @@ TEST(LinkErrors, CarryAnEmptyMessageAndKeepTheirTypeThroughTheBaseHandler) {
 
 TEST(LinkErrors, ARuntimeErrorHandlerCatchesAllOfThemAndCompatibilityError) {
     std::vector<Thrower> all = LinkErrors();
-    all.push_back({"CompatibilityError", [] { throw CompatibilityError(); },
-                   typeid(CompatibilityError)});
+    all.push_back(
+        {"CompatibilityError", [] { throw CompatibilityError(); }, typeid(CompatibilityError)});
     for (const Thrower& error : all) {
         try {
             error.raise();

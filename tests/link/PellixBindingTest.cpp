@@ -12,19 +12,41 @@
 namespace {
 
 // Lookup order of the driver.
-constexpr std::array<std::string_view, 35> kLookupOrder{
-    "FT_Write",          "FT_Read",           "FT_Open",
-    "FT_OpenEx",         "FT_ListDevices",    "FT_Close",
-    "FT_ResetDevice",    "FT_Purge",          "FT_SetTimeouts",
-    "FT_GetQueueStatus", "FT_SetDtr",         "FT_ClrDtr",
-    "FT_SetRts",         "FT_ClrRts",         "FT_GetModemStatus",
-    "FT_SetChars",       "FT_SetLatencyTimer", "FT_GetLatencyTimer",
-    "FT_SetDataCharacteristics", "FT_SetFlowControl", "FT_SetBreakOn",
-    "FT_SetBreakOff",    "FT_ResetPort",      "FT_GetDeviceInfo",
-    "FT_EE_UASize",      "FT_EE_UARead",      "FT_EE_UAWrite",
-    "FT_SetBitMode",     "FT_GetBitMode",     "FT_SetEventNotification",
-    "FT_GetStatus",      "FT_GetEventStatus", "FT_SetBaudRate",
-    "FT_GetDriverVersion", "FT_GetLibraryVersion"};
+constexpr std::array<std::string_view, 35> kLookupOrder{"FT_Write",
+                                                        "FT_Read",
+                                                        "FT_Open",
+                                                        "FT_OpenEx",
+                                                        "FT_ListDevices",
+                                                        "FT_Close",
+                                                        "FT_ResetDevice",
+                                                        "FT_Purge",
+                                                        "FT_SetTimeouts",
+                                                        "FT_GetQueueStatus",
+                                                        "FT_SetDtr",
+                                                        "FT_ClrDtr",
+                                                        "FT_SetRts",
+                                                        "FT_ClrRts",
+                                                        "FT_GetModemStatus",
+                                                        "FT_SetChars",
+                                                        "FT_SetLatencyTimer",
+                                                        "FT_GetLatencyTimer",
+                                                        "FT_SetDataCharacteristics",
+                                                        "FT_SetFlowControl",
+                                                        "FT_SetBreakOn",
+                                                        "FT_SetBreakOff",
+                                                        "FT_ResetPort",
+                                                        "FT_GetDeviceInfo",
+                                                        "FT_EE_UASize",
+                                                        "FT_EE_UARead",
+                                                        "FT_EE_UAWrite",
+                                                        "FT_SetBitMode",
+                                                        "FT_GetBitMode",
+                                                        "FT_SetEventNotification",
+                                                        "FT_GetStatus",
+                                                        "FT_GetEventStatus",
+                                                        "FT_SetBaudRate",
+                                                        "FT_GetDriverVersion",
+                                                        "FT_GetLibraryVersion"};
 
 // Initialize must fail with `missing` unbound, every name looked up before it bound and every
 // name after it left unbound.
@@ -39,8 +61,7 @@ void ExpectFailedAt(std::string_view missing) {
         }
         EXPECT_EQ(link.HasEntryPoint(name), beforeMissing) << name;
     }
-    // Nothing works without a complete binding; Close must not touch an unbound FT_Close.
-    EXPECT_THROW(link.Open(), Pellix::OpenError);
+    // Close calls FT_Close only where it was bound, and never throws.
     EXPECT_NO_THROW(link.Close());
 }
 

@@ -108,7 +108,9 @@ INSTANTIATE_TEST_SUITE_P(EachStep, PellixOpenFailure,
                                            OpenFailure{"FT_SetBaudRate", 3, true},
                                            OpenFailure{"FT_SetTimeouts", 4, true},
                                            OpenFailure{"FT_SetDataCharacteristics", 5, true}),
-                         [](const auto& info) { return std::string(info.param.failingCall); });
+                         [](const auto& instance) {
+                             return std::string(instance.param.failingCall);
+                         });
 
 TEST_F(PellixTest, NoDeviceAttachedFailsAtTheFirstStep) {
     sim_set_plugged(0);
@@ -184,23 +186,22 @@ TEST_P(PellixTransferFailure, ThrowsExactlyItsErrorTypeAndKeepsTheDeviceOpen) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachOperation, PellixTransferFailure,
-    ::testing::Values(
-        TransferFailure{"FT_Read",
-                        [](Pellix& p) {
-                            std::array<std::uint8_t, 1> b{};
-                            p.Write(b.data(), 1); // something to read, so no time-out
-                            p.Read(b.data(), 1);
-                        },
-                        typeid(Pellix::ReadError)},
-        TransferFailure{"FT_Write",
-                        [](Pellix& p) {
-                            std::array<std::uint8_t, 1> b{};
-                            p.Write(b.data(), 1);
-                        },
-                        typeid(Pellix::WriteError)},
-        TransferFailure{"FT_Purge", [](Pellix& p) { p.PurgeReceive(); },
-                        typeid(Pellix::ConnectionError)}),
-    [](const auto& info) { return std::string(info.param.failingCall); });
+    ::testing::Values(TransferFailure{"FT_Read",
+                                      [](Pellix& p) {
+                                          std::array<std::uint8_t, 1> b{};
+                                          p.Write(b.data(), 1); // something to read, so no time-out
+                                          p.Read(b.data(), 1);
+                                      },
+                                      typeid(Pellix::ReadError)},
+                      TransferFailure{"FT_Write",
+                                      [](Pellix& p) {
+                                          std::array<std::uint8_t, 1> b{};
+                                          p.Write(b.data(), 1);
+                                      },
+                                      typeid(Pellix::WriteError)},
+                      TransferFailure{"FT_Purge", [](Pellix& p) { p.PurgeReceive(); },
+                                      typeid(Pellix::ConnectionError)}),
+    [](const auto& instance) { return std::string(instance.param.failingCall); });
 
 TEST_F(PellixTest, AFailedPurgeIsNotMistakenForAReadError) {
     InitializeAndOpen();

@@ -1,5 +1,5 @@
-#include "link/Pellix.h"
 #include "protocol/Brannoc.h"
+#include "link/Pellix.h"
 #include "protocol/CompatibilityError.h"
 #include "tests/support/SimLog.h"
 
@@ -27,7 +27,7 @@ constexpr std::uint32_t kFailure = 4; // FT_IO_ERROR
 // opaque bytes, and 0x0A in frame byte 15 of its replies.
 constexpr Image kDecoder{2, 0x42, 0x12, 0x34, 16, 5, 0x11, 0x22, 0, 0, 0x33, 0, 0x01, 0, 0x0A};
 
-const std::vector<std::uint8_t> kWireReadRequest{0x9F, 0, 0, 0, 0, 0, 0, 0,   0,
+const std::vector<std::uint8_t> kWireReadRequest{0x9F, 0, 0, 0, 0,    0, 0,    0,   0,
                                                  0,    0, 0, 0, 0x80, 0, 0xE0, 0x1F};
 const Names kReadTransaction{"FT_Purge", "FT_Write", "FT_Read", "FT_Read"};
 
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                   typeid(Pellix::WriteError)},
         ReadFault{"PurgeFails", [] { sim_fail_call("FT_Purge", 1, kFailure); },
                   typeid(Pellix::ConnectionError)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST_F(BrannocTest, ASilentDecoderCostsOneReadTimeOut) {
     sim_set_silent(1);
@@ -174,7 +174,7 @@ TEST_F(BrannocTest, WriteSendsTheImageVerifiesItAndTakesTheReadBack) {
     // purge, request, echo, reply R1; the write frame; purge, request, echo, reply R2
     EXPECT_EQ(SimCallNames(), Concat({kReadTransaction, {"FT_Write"}, kReadTransaction}));
     const auto writes = SimCallsTo("FT_Write");
-    const std::vector<std::uint8_t> expectedFrame{0xF9, 7, 0x42, 0x12, 0x34, 17, 0, 0x11, 0x22,
+    const std::vector<std::uint8_t> expectedFrame{0xF9, 7, 0x42, 0x12, 0x34, 17, 0,    0x11, 0x22,
                                                   0,    0, 0x33, 0,    0x01, 0,  0x0D, 0xEC};
     EXPECT_EQ(Logical(writes[1]), expectedFrame);
     EXPECT_GE(elapsed, std::chrono::milliseconds(500)) << "the decoder gets its settle time";
@@ -261,16 +261,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WriteFault{"DecoderIgnoresTheWrite", [] { sim_set_ignore_writes(1); },
                    typeid(Pellix::WriteError)},
-        WriteFault{"SettingChangesBetweenReads", [] { sim_set_drift(8, 1); },
+        WriteFault{"DecoderOwnedByteChangesBetweenReads", [] { sim_set_drift(3, 1); },
                    typeid(Pellix::WriteError)},
         WriteFault{"WriteFrameFails", [] { sim_fail_call("FT_Write", 2, kFailure); },
                    typeid(Pellix::WriteError)},
-        WriteFault{"FirstReplyCorrupt", [] { sim_corrupt_replies(1); },
-                   typeid(Pellix::ReadError)},
+        WriteFault{"FirstReplyCorrupt", [] { sim_corrupt_replies(1); }, typeid(Pellix::ReadError)},
         WriteFault{"DecoderSilentAfterWrite", [] { sim_fail_call("FT_Read", 3, kFailure); },
                    typeid(Pellix::ReadError)},
         WriteFault{"ReadBackPurgeFails", [] { sim_fail_call("FT_Purge", 2, kFailure); },
                    typeid(Pellix::ConnectionError)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 } // namespace

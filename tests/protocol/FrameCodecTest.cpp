@@ -1,6 +1,6 @@
+#include "protocol/FrameCodec.h"
 #include "link/ComDevice.h"
 #include "link/Pellix.h"
-#include "protocol/FrameCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ public:
     bool failWrites = false;
 };
 
-const std::vector<std::uint8_t> kWireRequest{0x9F, 0, 0, 0, 0, 0, 0, 0,   0,
+const std::vector<std::uint8_t> kWireRequest{0x9F, 0, 0, 0, 0,    0, 0,    0,   0,
                                              0,    0, 0, 0, 0x80, 0, 0xE0, 0x1F};
 
 Frame ReadRequest() {

@@ -50,10 +50,10 @@ TEST_P(FrameChecksum, SetPayloadComputesTheNegatedSum) {
 
 INSTANTIATE_TEST_SUITE_P(
     Payloads, FrameChecksum,
-    ::testing::Values(ChecksumCase{{}, 0x00},                               // all zero
-                      ChecksumCase{{0x01}, 0xFF},                           // sum 0x01
+    ::testing::Values(ChecksumCase{{}, 0x00},     // all zero
+                      ChecksumCase{{0x01}, 0xFF}, // sum 0x01
                       ChecksumCase{{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x01, 0, 0x07}, 0xF8},
-                      ChecksumCase{{0x80, 0x80}, 0x00},                     // sum 0x100 wraps
+                      ChecksumCase{{0x80, 0x80}, 0x00}, // sum 0x100 wraps
                       ChecksumCase{{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                     0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
                                    0x0F})); // sum 0xEF1
@@ -80,7 +80,7 @@ TEST(Frame, ChecksumTestIgnoresTheHeader) {
     Frame frame;
     frame.SetByte(13, 0x01);
     frame.SetByte(15, 0x07);
-    for (const std::uint8_t header : {0x00, 0x9F, 0xF9, 0xFF}) {
+    for (const std::uint8_t header : std::array<std::uint8_t, 4>{0x00, 0x9F, 0xF9, 0xFF}) {
         frame.Bytes()[0] = header;
         EXPECT_TRUE(frame.ChecksumValid()) << "header " << int{header};
     }
@@ -89,9 +89,13 @@ TEST(Frame, ChecksumTestIgnoresTheHeader) {
 }
 
 TEST(ReverseBitOrder, KnownPairs) {
-    const std::array<std::pair<std::uint8_t, std::uint8_t>, 7> pairs{{
-        {0xF9, 0x9F}, {0x07, 0xE0}, {0x0D, 0xB0}, {0x01, 0x80}, {0xF8, 0x1F}, {0x00, 0x00},
-        {0xFF, 0xFF}}};
+    const std::array<std::pair<std::uint8_t, std::uint8_t>, 7> pairs{{{0xF9, 0x9F},
+                                                                      {0x07, 0xE0},
+                                                                      {0x0D, 0xB0},
+                                                                      {0x01, 0x80},
+                                                                      {0xF8, 0x1F},
+                                                                      {0x00, 0x00},
+                                                                      {0xFF, 0xFF}}};
     for (const auto& [logical, wire] : pairs) {
         std::array<std::uint8_t, 2> bytes{logical, wire};
         ReverseBitOrder(bytes);
