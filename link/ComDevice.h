@@ -8,7 +8,7 @@
 class ComDevice {
 public:
     constexpr ComDevice() noexcept = default;
-    virtual ~ComDevice() {}
+    virtual ~ComDevice() = default;
 
     ComDevice(const ComDevice&) = delete;
     ComDevice& operator=(const ComDevice&) = delete;
