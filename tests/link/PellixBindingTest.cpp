@@ -1,6 +1,7 @@
-// Binding the driver library when it is missing or incomplete. This executable is not linked to the
-// simulated library: each scenario runs as its own test with the library path pointing at a folder
-// that holds no library, or a build of the library that lacks one entry point.
+// Binding the driver library when it is complete, missing, incomplete or planted. This executable
+// is not linked to the simulated library: each scenario runs as its own test where the loader finds
+// the complete library, none, or a build of the library that lacks one entry point (through the
+// library path, or on Windows beside a copy of this program).
 
 #include "link/Pellix.h"
 
@@ -8,6 +9,9 @@
 
 #include <array>
 #include <string_view>
+#if defined(_WIN32)
+#include <filesystem>
+#endif
 
 namespace {
 
@@ -64,6 +68,26 @@ void ExpectFailedAt(std::string_view missing) {
     // Close calls FT_Close only where it was bound, and never throws.
     EXPECT_NO_THROW(link.Close());
 }
+
+TEST(CompleteLibrary, InitializeBindsEveryEntryPoint) {
+    Pellix link;
+    ASSERT_NO_THROW(link.Initialize());
+    EXPECT_TRUE(link.IsLibraryLoaded());
+    for (const std::string_view name : kLookupOrder) {
+        EXPECT_TRUE(link.HasEntryPoint(name)) << name;
+    }
+}
+
+#if defined(_WIN32)
+// Someone who can write to the folder the program is started in (a download or network folder)
+// places a DLL of the driver's name there: it must never run inside the program.
+TEST(PlantedLibrary, ALibraryInTheCurrentDirectoryAloneIsNotLoaded) {
+    ASSERT_TRUE(std::filesystem::exists("Ftd2xx.dll")) << "the test must start where the DLL is";
+    Pellix link;
+    EXPECT_THROW(link.Initialize(), Pellix::InitializeError);
+    EXPECT_FALSE(link.IsLibraryLoaded());
+}
+#endif
 
 TEST(MissingLibrary, InitializeFailsWithoutLookingUpAnything) {
     Pellix link;

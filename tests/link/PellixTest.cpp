@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -79,6 +80,10 @@ struct OpenFailure {
     std::size_t callsMade; // of the five set-up calls, the failing one included
     bool deviceLeftOpen;
 };
+
+void PrintTo(const OpenFailure& c, std::ostream* os) {
+    *os << c.failingCall;
+}
 
 class PellixOpenFailure : public PellixTest, public ::testing::WithParamInterface<OpenFailure> {};
 
@@ -166,6 +171,10 @@ struct TransferFailure {
     void (*operation)(Pellix&);
     const std::type_info& thrown;
 };
+
+void PrintTo(const TransferFailure& c, std::ostream* os) {
+    *os << c.failingCall;
+}
 
 class PellixTransferFailure : public PellixTest,
                               public ::testing::WithParamInterface<TransferFailure> {};

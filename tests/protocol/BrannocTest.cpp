@@ -8,6 +8,7 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -97,6 +98,10 @@ struct ReadFault {
     std::function<void()> inject;
     const std::type_info& thrown;
 };
+
+void PrintTo(const ReadFault& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BrannocReadFault : public BrannocTest, public ::testing::WithParamInterface<ReadFault> {};
 
@@ -239,6 +244,10 @@ struct WriteFault {
     std::function<void()> inject;
     const std::type_info& thrown;
 };
+
+void PrintTo(const WriteFault& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BrannocWriteFault : public BrannocTest, public ::testing::WithParamInterface<WriteFault> {};
 
