@@ -38,7 +38,7 @@ void ReverseBitOrder(std::span<std::uint8_t> bytes) noexcept {
     for (std::uint8_t& byte : bytes) {
         std::uint8_t reversed = 0;
         for (unsigned bit = 0; bit < 8; ++bit) {
-            if ((byte >> bit) & 1U) {
+            if ((static_cast<unsigned>(byte) >> bit) & 1U) {
                 reversed = static_cast<std::uint8_t>(reversed | (0x80U >> bit));
             }
         }

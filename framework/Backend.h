@@ -1,0 +1,89 @@
+#pragma once
+
+// The seam between the framework and the platform: every operation the framework needs from a
+// windowing system, as one interface. The framework's classes call only this; a backend library
+// (Qt on Linux, Win32 on Windows) implements it and is chosen when the program is linked. Nothing
+// in here names a platform type.
+
+#include "framework/WinTypes.h"
+#include "framework/resources/ResourceSet.h"
+
+#include <string_view>
+#include <vector>
+
+namespace fw {
+
+// What a backend delivers to a framework window: the window procedure.
+class WindowSink {
+public:
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+protected:
+    ~WindowSink() = default;
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Creates the (hidden) dialog window and its controls from `dialog`; messages for the dialog
+    // go to `sink`. Null on failure.
+    virtual HWND CreateDialogWindow(const res::DialogTemplate& dialog, HWND owner,
+                                    WindowSink& sink) = 0;
+    virtual void DestroyWindow(HWND window) = 0;
+    virtual void ShowWindow(HWND window) = 0;
+    // Runs a nested event loop until EndModalLoop(window); the owner takes no input meanwhile.
+    virtual void RunModalLoop(HWND window) = 0;
+    virtual void EndModalLoop(HWND window) = 0;
+    // Focus to the first control that takes it, in tab order.
+    virtual void FocusFirstControl(HWND dialog) = 0;
+
+    // Sends a message to a window: to its sink when it has one, else to the default handling.
+    virtual LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    // The platform's default handling of a message (DefWindowProc / DefDlgProc).
+    virtual LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+    virtual HWND GetDlgItem(HWND dialog, int id) = 0;
+    virtual BOOL EnableWindow(HWND window, BOOL enable) = 0;
+    virtual BOOL IsWindowEnabled(HWND window) = 0;
+    virtual BOOL IsIconic(HWND window) = 0;
+    virtual CRect GetClientRect(HWND window) = 0;
+
+    virtual int ComboAddString(HWND combo, std::u16string_view text) = 0;
+    virtual int ComboGetCurSel(HWND combo) = 0;
+    virtual int ComboSetCurSel(HWND combo, int index) = 0;
+
+    virtual HMENU GetSystemMenu(HWND window) = 0;
+    virtual BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR id, std::u16string_view text) = 0;
+
+    // A modal message box with an OK button; returns IDOK. A null caption means the application's
+    // name as the platform knows it (the executable's name).
+    virtual int MessageBox(HWND owner, std::u16string_view text, LPCTSTR caption, UINT type) = 0;
+
+    // An icon built from the decoded images of one icon group; owned by the backend for the life
+    // of the process, as icons loaded from resources are on Windows.
+    virtual HICON CreateIcon(const std::vector<res::IconImage>& images) = 0;
+    virtual void SetIcon(HWND window, HICON icon, BOOL big) = 0;
+
+    virtual HDC BeginPaint(HWND window) = 0;
+    virtual void EndPaint(HWND window, HDC dc) = 0;
+    virtual BOOL DrawIcon(HDC dc, int x, int y, HICON icon) = 0;
+    virtual int GetSystemMetrics(int index) = 0;
+
+    // Registers the common control classes `classes` (ICC_* flags) where the platform needs it.
+    virtual BOOL InitCommonControls(DWORD classes) = 0;
+
+    // The wait cursor; calls nest.
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+};
+
+// The backend in use; set by the backend's start-up before any window exists.
+Backend& CurrentBackend();
+void SetCurrentBackend(Backend* backend);
+
+// The process entry of the backend: sets itself up, runs the application (AfxWinMain) and returns
+// its exit code. Defined by the backend library the program links.
+int PlatformMain(int argc, char** argv);
+
+} // namespace fw

@@ -1,0 +1,10 @@
+#include "framework/CommonControls.h"
+
+#include "framework/Backend.h"
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
+    if (init == nullptr || init->dwSize != sizeof(INITCOMMONCONTROLSEX)) {
+        return FALSE;
+    }
+    return fw::CurrentBackend().InitCommonControls(init->dwICC);
+}
