@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds Tolvane and runs every test: once in the normal build and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Installs missing build packages first.
+# Builds Tolvane and runs every test: once in the normal build, once under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and once cross-built for Windows with the tests run under Wine.
+# Installs missing build packages first.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install-deps.sh
 
-for preset in default asan; do
+for preset in default asan windows; do
   echo "=== ${preset}: build"
   cmake --preset "$preset"
   cmake --build --preset "$preset"

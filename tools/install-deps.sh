@@ -8,6 +8,7 @@ packages=(
   libgtest-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
   binutils-mingw-w64-x86-64
+  g++-mingw-w64-x86-64-posix googletest wine wine64 locales
   fonts-noto-cjk fonts-dejavu-core
 )
 # Only for taking screenshots (tools/screenshots.sh); pass --screenshots to install them too.
