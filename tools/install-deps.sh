@@ -13,7 +13,7 @@ packages=(
 )
 # Only for taking screenshots (tools/screenshots.sh); pass --screenshots to install them too.
 if [[ "${1:-}" == "--screenshots" ]]; then
-  packages+=(xvfb xauth xdotool imagemagick)
+  packages+=(xvfb xauth xdotool x11-utils imagemagick openbox)
 fi
 
 missing=()
