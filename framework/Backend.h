@@ -8,7 +8,6 @@
 #include "framework/WinTypes.h"
 #include "framework/resources/ResourceSet.h"
 
-#include <string_view>
 #include <vector>
 
 namespace fw {
@@ -49,16 +48,16 @@ public:
     virtual BOOL IsIconic(HWND window) = 0;
     virtual CRect GetClientRect(HWND window) = 0;
 
-    virtual int ComboAddString(HWND combo, std::u16string_view text) = 0;
+    virtual int ComboAddString(HWND combo, TStringView text) = 0;
     virtual int ComboGetCurSel(HWND combo) = 0;
     virtual int ComboSetCurSel(HWND combo, int index) = 0;
 
     virtual HMENU GetSystemMenu(HWND window) = 0;
-    virtual BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR id, std::u16string_view text) = 0;
+    virtual BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR id, TStringView text) = 0;
 
     // A modal message box with an OK button; returns IDOK. A null caption means the application's
     // name as the platform knows it (the executable's name).
-    virtual int MessageBox(HWND owner, std::u16string_view text, LPCTSTR caption, UINT type) = 0;
+    virtual int MessageBox(HWND owner, TStringView text, LPCTSTR caption, UINT type) = 0;
 
     // An icon built from the decoded images of one icon group; owned by the backend for the life
     // of the process, as icons loaded from resources are on Windows.
@@ -77,6 +76,34 @@ public:
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
 };
+
+// What a backend delivers to a modal dialog once its window and controls exist: the dialog attaches
+// itself to `window` and runs its OnInitDialog. TRUE lets the backend focus the first control.
+class ModalDialogSink {
+public:
+    virtual BOOL InitDialog(HWND window) = 0;
+
+protected:
+    ~ModalDialogSink() = default;
+};
+
+// The operations that work on the program's resources. Windows has a resource loader that picks
+// the language of each resource, and the Win32 backend library defines these with it; on other
+// platforms fw_embedded defines them over the program's embedded compiled resources and the
+// backend's windows.
+
+// Runs dialog template `templateId` modally: messages for the dialog go to `messages`, and
+// `start` is told when the window exists. Returns the result given to EndModalDialog, or -1 when
+// the dialog cannot be made. An exception that leaves a handler ends the dialog and passes on
+// from here.
+INT_PTR RunModalDialog(UINT templateId, HWND owner, WindowSink& messages, ModalDialogSink& start);
+void EndModalDialog(HWND dialog, INT_PTR result);
+// Fills the dialog's lists from the dialog-initialisation data of template `templateId`.
+void ExecuteDialogInit(HWND dialog, UINT templateId);
+// String-table text `id` in the user's interface language; empty when there is none.
+TString LoadStringResource(UINT id);
+// Icon group `id`, shared and never released; null when there is none.
+HICON LoadIconResource(UINT id);
 
 // The backend in use; set by the backend's start-up before any window exists.
 Backend& CurrentBackend();

@@ -1,14 +1,15 @@
 #pragma once
 
 // A modal dialog built from a dialog template in the program's resources. DoModal creates it,
-// runs OnInitDialog, then a nested event loop until EndDialog, and returns the result. Its message
+// runs OnInitDialog, then a nested event loop until EndDialog, and returns the result; the
+// platform's resource loading picks the template's language. Its message
 // map sends IDOK to OnOK and IDCANCEL to OnCancel; a Close command (close box, system menu or
 // WM_CLOSE) ends up as IDCANCEL through the platform's default dialog handling.
 
 #include "framework/DataExchange.h"
 #include "framework/Wnd.h"
 
-class CDialog : public CWnd {
+class CDialog : public CWnd, private fw::ModalDialogSink {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
     ~CDialog() override;
@@ -35,10 +36,9 @@ protected:
     const AFX_MSGMAP* GetMessageMap() const override;
 
 private:
+    BOOL InitDialog(HWND window) override;
     void ForgetMainWindow();
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
-    int m_nModalResult = -1;
-    bool m_ended = false;
 };

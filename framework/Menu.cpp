@@ -11,6 +11,6 @@ BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, LPCTSTR text) {
     if (m_hMenu == nullptr) {
         return FALSE;
     }
-    return fw::CurrentBackend().AppendMenu(m_hMenu, flags, id,
-                                           text != nullptr ? std::u16string_view(text) : u"");
+    return fw::CurrentBackend().AppendMenu(
+        m_hMenu, flags, id, text != nullptr ? fw::TStringView(text) : fw::TStringView());
 }

@@ -15,6 +15,8 @@ CPaintDC::~CPaintDC() {
     fw::CurrentBackend().EndPaint(m_hWnd, m_hDC);
 }
 
+#if !defined(_WIN32)
 int GetSystemMetrics(int index) {
     return fw::CurrentBackend().GetSystemMetrics(index);
 }
+#endif

@@ -28,5 +28,7 @@ private:
     HWND m_hWnd;
 };
 
-// The size of system elements (SM_CXICON, SM_CYICON).
+#if !defined(_WIN32)
+// The size of system elements (SM_CXICON, SM_CYICON). Windows has its own.
 int GetSystemMetrics(int index);
+#endif

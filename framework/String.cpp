@@ -1,8 +1,8 @@
 #include "framework/String.h"
 
-#include "framework/resources/Language.h"
+#include "framework/Backend.h"
 
 BOOL CString::LoadString(UINT id) {
-    m_text = fw::res::ModuleResources().LoadString(id, fw::res::UserInterfaceLanguage());
+    m_text = fw::LoadStringResource(id);
     return m_text.empty() ? FALSE : TRUE;
 }

@@ -1,7 +1,6 @@
 #include "framework/WinApp.h"
 
 #include "framework/Backend.h"
-#include "framework/resources/Language.h"
 
 namespace {
 CWinApp* theApplication = nullptr;
@@ -36,12 +35,7 @@ BOOL CWinApp::InitInstance() {
 }
 
 HICON CWinApp::LoadIcon(UINT id) const {
-    const std::vector<fw::res::IconImage> images = fw::res::ModuleResources().LoadIcon(
-        static_cast<std::uint16_t>(id), fw::res::UserInterfaceLanguage());
-    if (images.empty()) {
-        return nullptr;
-    }
-    return fw::CurrentBackend().CreateIcon(images);
+    return fw::LoadIconResource(id);
 }
 
 // The program ships no help file, so the default Help command has nothing to open.

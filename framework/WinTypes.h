@@ -1,10 +1,21 @@
 #pragma once
 
-// The Windows-style types, constants and small value classes that dialog code is written in. Our
-// own declarations with the values Windows documents, so the same dialog code builds against every
-// backend; nothing here depends on a platform.
+// The Windows-style types, constants and small value classes that dialog code is written in. On
+// Windows they are the system's own, from its headers, so dialog code and the Win32 backend share
+// one set of declarations; elsewhere they are our own declarations with the values Windows
+// documents, so the same dialog code builds against every backend.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
+
+#if defined(_WIN32)
+
+#include <windows.h>
+
+#include <tchar.h>
+
+#else
 
 using BOOL = int;
 inline constexpr BOOL TRUE = 1;
@@ -56,18 +67,16 @@ inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
 
-// Notification code of a button click in WM_COMMAND, and of a menu or accelerator command.
+// Notification code of a button click in WM_COMMAND.
 inline constexpr UINT BN_CLICKED = 0;
-inline constexpr UINT CN_COMMAND = 0;
 
 // System commands (WM_SYSCOMMAND); the low four bits are used by the system itself.
 inline constexpr UINT SC_MOVE = 0xF010;
 inline constexpr UINT SC_CLOSE = 0xF060;
 
-// Dialog results and standard command ids.
+// Dialog results.
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
-inline constexpr UINT ID_HELP = 0xE146;
 
 // Message box types.
 inline constexpr UINT MB_OK = 0x00000000;
@@ -103,6 +112,19 @@ inline constexpr DWORD SS_NOPREFIX = 0x00000080;
 // Combo box messages used by dialog-initialisation data.
 inline constexpr UINT CB_ADDSTRING = 0x0143;
 inline constexpr int CB_ERR = -1;
+
+#endif
+
+// The framework's own: the notification code of a menu or accelerator command, and the standard
+// Help command id.
+inline constexpr UINT CN_COMMAND = 0;
+inline constexpr UINT ID_HELP = 0xE146;
+
+namespace fw {
+// Texts in the character type of the platform's wide-character interfaces (UTF-16 everywhere).
+using TString = std::basic_string<TCHAR>;
+using TStringView = std::basic_string_view<TCHAR>;
+} // namespace fw
 
 struct CPoint {
     int x = 0;

@@ -2,11 +2,9 @@
 
 #include "framework/WinApp.h"
 
-#include <string_view>
-
 namespace {
-std::u16string_view ViewOf(LPCTSTR text) {
-    return text != nullptr ? std::u16string_view(text) : std::u16string_view();
+fw::TStringView ViewOf(LPCTSTR text) {
+    return text != nullptr ? fw::TStringView(text) : fw::TStringView();
 }
 } // namespace
 

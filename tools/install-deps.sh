@@ -9,11 +9,12 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   binutils-mingw-w64-x86-64
   g++-mingw-w64-x86-64-posix googletest wine wine64 locales
+  xvfb xauth
   fonts-noto-cjk fonts-dejavu-core
 )
 # Only for taking screenshots (tools/screenshots.sh); pass --screenshots to install them too.
 if [[ "${1:-}" == "--screenshots" ]]; then
-  packages+=(xvfb xauth xdotool x11-utils imagemagick openbox)
+  packages+=(xdotool x11-utils imagemagick openbox)
 fi
 
 missing=()

@@ -68,20 +68,6 @@ Driver& Driver::OnDialog(const QString& title, Action action) {
         std::move(action));
 }
 
-Driver& Driver::AnswerMessageBox(SeenMessage* seen) {
-    return When(
-        "message box", [] { return FindMessageBox(); },
-        [seen](QWidget* widget) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            seen->text = box->text();
-            seen->caption = box->windowTitle();
-            seen->icon = box->icon();
-            const QCursor* cursor = QGuiApplication::overrideCursor();
-            seen->overrideCursor = cursor != nullptr ? static_cast<int>(cursor->shape()) : -1;
-            box->button(QMessageBox::Ok)->click();
-        });
-}
-
 void Driver::Start() {
     m_stepSince = std::chrono::steady_clock::now();
     m_timer.start(kTickMs);

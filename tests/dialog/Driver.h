@@ -22,14 +22,6 @@ class QWidget;
 
 namespace dialogtest {
 
-// What a message box showed, and the cursor shape the program set over it (-1: none).
-struct SeenMessage {
-    QString text;
-    QString caption;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int overrideCursor = -1;
-};
-
 // Finders over the program's windows.
 QWidget* FindDialog(const QString& title); // visible and taking input
 QMessageBox* FindMessageBox();
@@ -51,8 +43,6 @@ public:
     Driver& When(std::string description, Probe probe, Action action);
     // Acts on the dialog with that title once it is the window taking input.
     Driver& OnDialog(const QString& title, Action action);
-    // Waits for a message box, records what it shows into `seen` and presses its OK button.
-    Driver& AnswerMessageBox(SeenMessage* seen);
 
     void Start();
     // After the blocking call: fails the test unless every step ran.

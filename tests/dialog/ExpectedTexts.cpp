@@ -6,45 +6,42 @@
 namespace dialogtest {
 
 const ExpectedTexts& Expected() {
-    static const ExpectedTexts german{
-        QStringLiteral("Info(&A)..."),
-        QStringLiteral("&Schließen"),
-        QStringLiteral("Lesen"),
-        QStringLiteral("Schreiben"),
-        QStringLiteral("Lesefehler"),
-        QStringLiteral("Fehler"),
-        QStringLiteral("Schreibfehler"),
-        QStringLiteral("KeineTreibersoftware für Pellix Einheit installiert."),
-        QStringLiteral("Pellix Einheit nicht angeschlossen."),
-        QStringLiteral("Pellix Einheit arbeitet nicht."),
-        QStringLiteral("Die daten sind nicht kompatibel mit diesem Servo."),
-        QStringLiteral("Schreiben erfolgreich.")};
-    static const ExpectedTexts english{
-        QStringLiteral("Version information Morrick Tolvane(&A)..."),
-        QStringLiteral("&Close"),
-        QStringLiteral("Read"),
-        QStringLiteral("Write"),
-        QStringLiteral("Read error"),
-        QStringLiteral("Error"),
-        QStringLiteral("Write error"),
-        QStringLiteral("The device driver for Pellix is not installed."),
-        QStringLiteral("A Pellix is not connected."),
-        QStringLiteral("The Pellix is not working."),
-        QStringLiteral("This data is not compatible with the connected servo."),
-        QStringLiteral("The writing suceeded.")};
-    static const ExpectedTexts japanese{
-        QStringLiteral("バージョン情報 Morrick Tolvane(&A)..."),
-        QStringLiteral("閉じる(&C)"),
-        QStringLiteral("読み込み"),
-        QStringLiteral("書き込み"),
-        QStringLiteral("読み込みに失敗しました"),
-        QStringLiteral("エラー"),
-        QStringLiteral("書き込みに失敗しました"),
-        QStringLiteral("Pellixのデバイスドライバが見つかりません"),
-        QStringLiteral("Pellixが接続されていません"),
-        QStringLiteral("Pellixが動作していません"),
-        QStringLiteral("このデータは接続されているサーボと互換性がありません"),
-        QStringLiteral("データを書き込みました")};
+    static const ExpectedTexts german{u"Info(&A)...",
+                                      u"&Schließen",
+                                      u"Lesen",
+                                      u"Schreiben",
+                                      u"Lesefehler",
+                                      u"Fehler",
+                                      u"Schreibfehler",
+                                      u"KeineTreibersoftware für Pellix Einheit installiert.",
+                                      u"Pellix Einheit nicht angeschlossen.",
+                                      u"Pellix Einheit arbeitet nicht.",
+                                      u"Die daten sind nicht kompatibel mit diesem Servo.",
+                                      u"Schreiben erfolgreich."};
+    static const ExpectedTexts english{u"Version information Morrick Tolvane(&A)...",
+                                       u"&Close",
+                                       u"Read",
+                                       u"Write",
+                                       u"Read error",
+                                       u"Error",
+                                       u"Write error",
+                                       u"The device driver for Pellix is not installed.",
+                                       u"A Pellix is not connected.",
+                                       u"The Pellix is not working.",
+                                       u"This data is not compatible with the connected servo.",
+                                       u"The writing suceeded."};
+    static const ExpectedTexts japanese{u"バージョン情報 Morrick Tolvane(&A)...",
+                                        u"閉じる(&C)",
+                                        u"読み込み",
+                                        u"書き込み",
+                                        u"読み込みに失敗しました",
+                                        u"エラー",
+                                        u"書き込みに失敗しました",
+                                        u"Pellixのデバイスドライバが見つかりません",
+                                        u"Pellixが接続されていません",
+                                        u"Pellixが動作していません",
+                                        u"このデータは接続されているサーボと互換性がありません",
+                                        u"データを書き込みました"};
 
     const char* language = std::getenv("LANGUAGE");
     const std::string_view code = language != nullptr ? language : "";

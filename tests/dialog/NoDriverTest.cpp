@@ -2,25 +2,26 @@
 // an entry point. The user sees the no-driver message and the program ends.
 
 #include "framework/WinApp.h"
-#include "tests/dialog/Driver.h"
 #include "tests/dialog/ExpectedTexts.h"
+#include "tests/dialog/User.h"
 
 #include <gtest/gtest.h>
 
-using dialogtest::Driver;
+using dialogtest::BoxIcon;
 using dialogtest::Expected;
 using dialogtest::SeenMessage;
+using dialogtest::User;
 
 TEST(NoDriver, StartUpShowsNoDriverMessageAndTheProgramEnds) {
     SeenMessage seen;
-    Driver driver;
-    driver.AnswerMessageBox(&seen);
-    driver.Start();
+    User user;
+    user.AnswerMessageBox(&seen);
+    user.Start();
     EXPECT_EQ(AfxWinMain(), 0);
-    driver.ExpectAllDone();
+    user.ExpectAllDone();
 
     EXPECT_EQ(seen.text, Expected().noDriver);
     EXPECT_EQ(seen.caption, Expected().error);
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.icon, BoxIcon::Stop);
     EXPECT_EQ(AfxGetApp()->m_pMainWnd, nullptr);
 }
