@@ -25,7 +25,7 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 
 # Waits for a window with that exact title and prints its id.
 window() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     if id=$(xdotool search --name "^$1\$" 2>/dev/null | tail -1) && [[ -n "$id" ]]; then
       echo "$id"
       return
@@ -63,7 +63,7 @@ for lang in de:de_DE en:en_US ja:ja_JP; do
   stop
 done
 
-# A write that succeeded (Japanese), then the About box from the system menu.
+# A write that succeeded (Japanese), then the system menu and the About box from it.
 start ja ja_JP
 xdotool mousemove 260 72 click 1
 sleep 1
@@ -72,9 +72,10 @@ window Tolvane >/dev/null
 shot write-succeeded-ja 480x300+0+0
 xdotool key Return
 sleep 1
-xdotool mousemove 12 12 click 1 # the system menu, from the title bar's icon
-sleep 1
-xdotool key a
+xdotool key alt+space # the system menu, with the About item appended last
+shot system-menu-ja 480x300+0+0
+# Wine's own "About Wine" item shares the access key A, so choose the last item instead.
+xdotool key Up Return
 window "Morrick Tolvane" >/dev/null
 shot about 480x300+0+0
 stop
