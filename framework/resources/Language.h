@@ -1,7 +1,8 @@
 #pragma once
 
 // The user's interface language, chosen as the Windows resource loader would for the languages the
-// program carries: German, English and Japanese map to their language ids, anything else to English.
+// program carries: German, English and Japanese map to their language ids, anything else to
+// English.
 
 #include "framework/resources/ResourceSet.h"
 
