@@ -6,9 +6,6 @@
 // in here names a platform type.
 
 #include "framework/WinTypes.h"
-#include "framework/resources/ResourceSet.h"
-
-#include <vector>
 
 namespace fw {
 
@@ -25,17 +22,7 @@ class Backend {
 public:
     virtual ~Backend() = default;
 
-    // Creates the (hidden) dialog window and its controls from `dialog`; messages for the dialog
-    // go to `sink`. Null on failure.
-    virtual HWND CreateDialogWindow(const res::DialogTemplate& dialog, HWND owner,
-                                    WindowSink& sink) = 0;
     virtual void DestroyWindow(HWND window) = 0;
-    virtual void ShowWindow(HWND window) = 0;
-    // Runs a nested event loop until EndModalLoop(window); the owner takes no input meanwhile.
-    virtual void RunModalLoop(HWND window) = 0;
-    virtual void EndModalLoop(HWND window) = 0;
-    // Focus to the first control that takes it, in tab order.
-    virtual void FocusFirstControl(HWND dialog) = 0;
 
     // Sends a message to a window: to its sink when it has one, else to the default handling.
     virtual LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
@@ -59,9 +46,6 @@ public:
     // name as the platform knows it (the executable's name).
     virtual int MessageBox(HWND owner, TStringView text, LPCTSTR caption, UINT type) = 0;
 
-    // An icon built from the decoded images of one icon group; owned by the backend for the life
-    // of the process, as icons loaded from resources are on Windows.
-    virtual HICON CreateIcon(const std::vector<res::IconImage>& images) = 0;
     virtual void SetIcon(HWND window, HICON icon, BOOL big) = 0;
 
     virtual HDC BeginPaint(HWND window) = 0;
@@ -90,7 +74,7 @@ protected:
 // The operations that work on the program's resources. Windows has a resource loader that picks
 // the language of each resource, and the Win32 backend library defines these with it; on other
 // platforms fw_embedded defines them over the program's embedded compiled resources and the
-// backend's windows.
+// backend's DialogHost part.
 
 // Runs dialog template `templateId` modally: messages for the dialog go to `messages`, and
 // `start` is told when the window exists. Returns the result given to EndModalDialog, or -1 when

@@ -4,6 +4,7 @@
 // decoded templates and run in its modal loops.
 
 #include "framework/Backend.h"
+#include "framework/embedded/DialogHost.h"
 #include "framework/resources/Language.h"
 
 #include <algorithm>
@@ -21,6 +22,11 @@ struct ModalRun {
 
 std::vector<ModalRun*> modalRuns;
 
+// On these platforms the backend in use is also the dialog host.
+DialogHost& Host() {
+    return dynamic_cast<DialogHost&>(CurrentBackend());
+}
+
 } // namespace
 
 INT_PTR RunModalDialog(UINT templateId, HWND owner, WindowSink& messages, ModalDialogSink& start) {
@@ -29,9 +35,9 @@ INT_PTR RunModalDialog(UINT templateId, HWND owner, WindowSink& messages, ModalD
     if (!dialog) {
         return -1;
     }
-    Backend& backend = CurrentBackend();
+    DialogHost& host = Host();
     ModalRun run;
-    run.window = backend.CreateDialogWindow(*dialog, owner, messages);
+    run.window = host.CreateDialogWindow(*dialog, owner, messages);
     if (run.window == nullptr) {
         return -1;
     }
@@ -49,11 +55,11 @@ INT_PTR RunModalDialog(UINT templateId, HWND owner, WindowSink& messages, ModalD
     } guard(run);
 
     if (start.InitDialog(run.window) != FALSE && !run.ended) {
-        backend.FocusFirstControl(run.window);
+        host.FocusFirstControl(run.window);
     }
     if (!run.ended) {
-        backend.ShowWindow(run.window);
-        backend.RunModalLoop(run.window);
+        host.ShowWindow(run.window);
+        host.RunModalLoop(run.window);
     }
     return run.result;
 }
@@ -69,7 +75,7 @@ void EndModalDialog(HWND dialog, INT_PTR result) {
     run.result = result;
     if (!run.ended) {
         run.ended = true;
-        CurrentBackend().EndModalLoop(dialog);
+        Host().EndModalLoop(dialog);
     }
 }
 
@@ -99,7 +105,7 @@ HICON LoadIconResource(UINT id) {
     if (images.empty()) {
         return nullptr;
     }
-    return CurrentBackend().CreateIcon(images);
+    return Host().CreateIcon(images);
 }
 
 } // namespace fw

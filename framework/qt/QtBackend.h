@@ -3,6 +3,7 @@
 // The framework's platform operations on Qt 6 Widgets: dialogs built from their templates, modal
 // event loops, message boxes, icons, the system menu and the wait cursor.
 
+#include "framework/embedded/DialogHost.h"
 #include "framework/qt/Handles.h"
 
 #include <deque>
@@ -11,7 +12,7 @@
 
 namespace fw::qt {
 
-class QtBackend final : public Backend {
+class QtBackend final : public Backend, public DialogHost {
 public:
     QtBackend() = default;
     ~QtBackend() override;

@@ -30,28 +30,9 @@ std::wstring ProgramName() {
 
 } // namespace
 
-HWND Win32Backend::CreateDialogWindow(const res::DialogTemplate& /*dialog*/, HWND /*owner*/,
-                                      WindowSink& /*sink*/) {
-    return nullptr;
-}
-
 void Win32Backend::DestroyWindow(HWND window) {
     if (window != nullptr && ::IsWindow(window) != FALSE) {
         ::DestroyWindow(window);
-    }
-}
-
-void Win32Backend::ShowWindow(HWND window) {
-    ::ShowWindow(window, SW_SHOW);
-}
-
-void Win32Backend::RunModalLoop(HWND /*window*/) {}
-
-void Win32Backend::EndModalLoop(HWND /*window*/) {}
-
-void Win32Backend::FocusFirstControl(HWND dialog) {
-    if (HWND first = ::GetNextDlgTabItem(dialog, nullptr, FALSE); first != nullptr) {
-        ::SetFocus(first);
     }
 }
 
@@ -127,11 +108,6 @@ int Win32Backend::MessageBox(HWND owner, TStringView text, LPCTSTR caption, UINT
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     }
     return result;
-}
-
-// Icons come from the program's resources through the resource loader (LoadIconResource).
-HICON Win32Backend::CreateIcon(const std::vector<res::IconImage>& /*images*/) {
-    return nullptr;
 }
 
 void Win32Backend::SetIcon(HWND window, HICON icon, BOOL big) {

@@ -17,15 +17,7 @@ public:
     Win32Backend(const Win32Backend&) = delete;
     Win32Backend& operator=(const Win32Backend&) = delete;
 
-    // Windows makes dialogs from the templates in the program itself (RunModalDialog); decoded
-    // templates and the backend's own modal loops are for platforms without a resource loader.
-    HWND CreateDialogWindow(const res::DialogTemplate& dialog, HWND owner,
-                            WindowSink& sink) override;
     void DestroyWindow(HWND window) override;
-    void ShowWindow(HWND window) override;
-    void RunModalLoop(HWND window) override;
-    void EndModalLoop(HWND window) override;
-    void FocusFirstControl(HWND dialog) override;
 
     LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,7 +37,6 @@ public:
 
     int MessageBox(HWND owner, TStringView text, LPCTSTR caption, UINT type) override;
 
-    HICON CreateIcon(const std::vector<res::IconImage>& images) override;
     void SetIcon(HWND window, HICON icon, BOOL big) override;
 
     HDC BeginPaint(HWND window) override;
